@@ -1,0 +1,210 @@
+#include "data/engine.h"
+#include "platform/error.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+struct Description {
+    QString path;
+    QString key;
+};
+
+Description parseDescription(const QString &s)
+{
+    Description d;
+    const QStringList parts = s.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString &p : parts) {
+        const int eq = p.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            continue;
+        const QString k = p.left(eq).trimmed();
+        const QString v = p.mid(eq + 1);
+        if (k.compare(QLatin1String("Data Source"), Qt::CaseInsensitive) == 0)
+            d.path = v;
+        else if (k.compare(QLatin1String("Key"), Qt::CaseInsensitive) == 0)
+            d.key = v;
+    }
+    return d;
+}
+
+QString errorOf(sqlite3 *db)
+{
+    return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+}
+}
+
+Connection::Connection(QObject *parent) : QObject(parent) {}
+
+Connection::~Connection()
+{
+    if (m_db)
+        sqlite3_close_v2(m_db);
+}
+
+QString Connection::lastError() const { return errorOf(m_db); }
+
+void Connection::connect()
+{
+    if (m_db)
+        return;
+    const Description d = parseDescription(m_connectionString);
+    if (d.path.isEmpty())
+        raiseError(QStringLiteral("The connection has no data source"));
+    // The engine never creates the file: a missing database is an error.
+    if (!QFileInfo(d.path).isFile())
+        raiseError(QStringLiteral("Could not find file '%1'").arg(d.path));
+    sqlite3 *db = nullptr;
+    const QByteArray path = d.path.toUtf8();
+    int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString m = errorOf(db);
+        sqlite3_close_v2(db);
+        raiseError(m);
+    }
+    auto fail = [&](const QString &m) {
+        sqlite3_close_v2(db);
+        raiseError(m);
+    };
+    if (!d.key.isEmpty()) {
+        const QByteArray key = d.key.toUtf8();
+        if (sqlite3_key(db, key.constData(), key.size()) != SQLITE_OK)
+            fail(errorOf(db));
+    }
+    // Reading the schema proves the file is a database and the key is right.
+    const char *setup =
+        "SELECT count(*) FROM sqlite_master;"
+        "PRAGMA journal_mode=DELETE;"
+        "PRAGMA synchronous=FULL;"
+        "PRAGMA foreign_keys=OFF;";
+    char *err = nullptr;
+    if (sqlite3_exec(db, setup, nullptr, nullptr, &err) != SQLITE_OK) {
+        const QString m = err ? QString::fromUtf8(err) : errorOf(db);
+        sqlite3_free(err);
+        fail(m);
+    }
+    sqlite3_busy_timeout(db, 2000);
+    m_db = db;
+}
+
+void Connection::disconnect()
+{
+    if (!m_db)
+        return;
+    Q_EMIT aboutToDisconnect();
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    m_keyColumns.clear();
+}
+
+void Connection::exec(const QString &sql)
+{
+    if (!m_db)
+        connect();
+    char *err = nullptr;
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
+        const QString m = err ? QString::fromUtf8(err) : lastError();
+        sqlite3_free(err);
+        raiseError(m);
+    }
+}
+
+QString Connection::keyColumn(const QString &table)
+{
+    auto it = m_keyColumns.constFind(table);
+    if (it != m_keyColumns.constEnd())
+        return *it;
+    QString key;
+    {
+        QString quoted = table;
+        quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+        Statement st(*this, QStringLiteral("PRAGMA table_info(\"%1\")").arg(quoted));
+        while (st.step()) {
+            if (sqlite3_column_int(st.get(), 5) == 1) {
+                key = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st.get(), 1)));
+                break;
+            }
+        }
+    }
+    m_keyColumns.insert(table, key);
+    return key;
+}
+
+Statement::Statement(Connection &c, const QString &sql) : m_conn(c)
+{
+    if (!c.connected())
+        c.connect();
+    const QByteArray s = sql.toUtf8();
+    if (sqlite3_prepare_v2(c.handle(), s.constData(), s.size(), &m_stmt, nullptr) != SQLITE_OK) {
+        const QString m = c.lastError();
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+        raiseError(m);
+    }
+}
+
+Statement::~Statement() { sqlite3_finalize(m_stmt); }
+
+QString storedDateTimeText(const QVariant &v)
+{
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00");
+    return v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+void Statement::bind(int index, const QVariant &v)
+{
+    int rc = SQLITE_OK;
+    if (v.isNull() && v.typeId() != QMetaType::QString) {
+        rc = sqlite3_bind_null(m_stmt, index);
+    } else {
+        switch (v.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Bool:
+            rc = sqlite3_bind_int64(m_stmt, index, v.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(m_stmt, index, v.toDouble());
+            break;
+        case QMetaType::QDate:
+        case QMetaType::QDateTime: {
+            const QByteArray t = storedDateTimeText(v).toUtf8();
+            rc = sqlite3_bind_text(m_stmt, index, t.constData(), t.size(), SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray t = v.toString().toUtf8();
+            // An empty text is a value, not a null.
+            rc = sqlite3_bind_text(m_stmt, index, t.constData() ? t.constData() : "", t.size(), SQLITE_TRANSIENT);
+            break;
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        raiseError(m_conn.lastError());
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    const QString m = m_conn.lastError();
+    sqlite3_reset(m_stmt);
+    raiseError(m);
+}
+
+void Statement::reset()
+{
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+}

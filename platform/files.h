@@ -1,0 +1,10 @@
+#pragma once
+#include <QString>
+
+// The executable's folder with its trailing separator.
+QString executableFolder();
+
+// Copies src over dst (an existing dst is replaced). The copy is written to a
+// temporary file beside dst, flushed to disk and then renamed over dst, so a
+// failed copy never leaves dst half written. Returns false on any failure.
+bool copyFile(const QString &src, const QString &dst);
