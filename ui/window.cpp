@@ -1,12 +1,22 @@
 #include "ui/window.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QShowEvent>
 
 namespace {
 QPointer<QWidget> g_main;
+}
+
+FormWindow *FormWindow::find(const QString &objectName)
+{
+    const QWidgetList tops = QApplication::allWidgets();
+    for (QWidget *w : tops)
+        if (w->objectName() == objectName)
+            if (auto *f = qobject_cast<FormWindow *>(w))
+                return f;
+    return nullptr;
 }
 
 QWidget *FormWindow::mainWindow() { return g_main; }

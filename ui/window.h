@@ -27,6 +27,9 @@ public:
     int options() const { return m_options; }
 
     // The main window, owner of the windows kept on top of it.
+    // A window of the system by its instance name, wherever it was created.
+    static FormWindow *find(const QString &objectName);
+
     static QWidget *mainWindow();
     static void setMainWindow(QWidget *w);
 
