@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QScreen>
 
 namespace {
 bool g_inLoop = false;
@@ -113,8 +114,15 @@ void createStartupWindows(QApplication &app)
 
 void showMainWindow()
 {
-    if (Mainform)
-        Mainform->showMaximized();
+    if (!Mainform)
+        return;
+    // The maximised place, also where no window manager maximises it: the
+    // work area, within the window's size limits.
+    if (QScreen *s = Mainform->screen()) {
+        const QRect area = s->availableGeometry();
+        Mainform->setGeometry(QRect(area.topLeft(), area.size().boundedTo(Mainform->maximumSize())));
+    }
+    Mainform->showMaximized();
 }
 
 int runMessageLoop(QApplication &app)
