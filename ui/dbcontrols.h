@@ -95,6 +95,8 @@ public:
     QDateTime value() const;
     bool isBlank() const { return m_blank; }
     void reload();
+    // Stepping a blank picker starts from today.
+    void stepBy(int steps) override;
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
