@@ -537,6 +537,22 @@ private Q_SLOTS:
         QCOMPARE(nav.button(DBNavigator::First)->toolTip(), QStringLiteral("首"));
     }
 
+    // A control bound anew follows only its new query.
+    void rebindFollowsOnlyNewSource()
+    {
+        Screen s(ds);
+        s.edit->bind(DM->ds_chushoufang, QStringLiteral("联系人"));
+        s.grid->bind(DM->ds_chushoufang);
+        s.nav->bind(DM->ds_chushoufang);
+        q->open();
+        QCOMPARE(s.edit->text(), QString());
+        QCOMPARE(s.grid->model()->rowCount(), 0);
+        QVERIFY(!s.nav->button(DBNavigator::Refresh)->isEnabled());
+        QCOMPARE(s.memo->toPlainText(), QStringLiteral("南北通透"));   // still on the rentals
+        DM->Query_chushoufang->open();
+        QVERIFY(s.nav->button(DBNavigator::Refresh)->isEnabled());
+    }
+
     // A failing write is shown in the default error box; nothing moves and
     // the controls show what the query holds.
     void errorsAreShown()
