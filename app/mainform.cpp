@@ -86,14 +86,20 @@ void showScreen(FormWindow *w)
     w->showWindow();
 }
 
+// The menu in the colours of the DeepBlue theme: a light grey bar, white
+// drop-downs with a grey band down their left side, dark blue highlight.
 const char kMenuStyle[] =
     "QMenuBar { background: rgb(232,232,232); }"
     "QMenuBar::item { padding: 3px 8px; background: transparent; }"
     "QMenuBar::item:selected, QMenuBar::item:pressed { background: rgb(68,74,160); color: white; }"
-    "QMenu { background: white; border: 1px solid black; }"
-    "QMenu::item { height: 21px; padding: 0px 24px 0px 34px; color: black; }"
-    "QMenu::item:selected { background: rgb(68,74,160); color: white; border: 1px solid rgb(68,74,160); }"
-    "QMenu::separator { height: 1px; background: rgb(132,130,132); margin: 2px 4px 2px 30px; }";
+    "QMenu { background: white; border: 1px solid black; padding: 0px; }"
+    "QMenu::item { height: 21px; padding: 0px 24px 0px 8px; color: black;"
+    " border-left: 26px solid rgb(214,211,206); }"
+    "QMenu::item:selected { background: rgb(68,74,160); color: white; border: 1px solid rgb(68,74,160);"
+    " border-left: 26px solid rgb(68,74,160); }"
+    "QMenu::separator { height: 5px; margin: 0px; border-left: 26px solid rgb(214,211,206);"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white, stop:0.39 white,"
+    " stop:0.4 rgb(132,130,132), stop:0.6 rgb(132,130,132), stop:0.61 white, stop:1 white); }";
 }
 
 TMainform::TMainform(QWidget *owner)
