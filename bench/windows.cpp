@@ -144,7 +144,7 @@ Figure startupFigure(const QString &dataDir, int rounds)
     };
     try {
         alternate(f, rounds, oursRun, floorRun);
-        f.note = QStringLiteral("%1 top-level windows existed when the main window was shown").arg(windows);
+        f.note = QStringLiteral("the start-up reported %1 creation steps before the main window was shown").arg(windows);
     } catch (const std::exception &e) {
         f.oursSamples.clear();
         f.floorSamples.clear();
