@@ -196,8 +196,8 @@ Figure countTimerFigure(const QString &dataDir, double idleSeconds)
     const int browse = lineValue(r.lines, QStringLiteral("browse")).toInt();
     const int timers = lineValue(r.lines, QStringLiteral("timers")).toInt();
     if (browse == 0 || timers == 0) {
-        f.note = QStringLiteral("the start-up made %1 browse windows with %2 active count timers; the browse windows "
-                                "with their timers are on no branch yet")
+        f.note = QStringLiteral("the start-up made %1 browse windows with %2 active count timers: the start-up "
+                                "does not create browse windows with their count timers yet")
                      .arg(browse)
                      .arg(timers);
         return f;
