@@ -206,10 +206,14 @@ void Query::open()
     }
     std::deque<Row> rows;
     m_columns = names;  // readRow needs the column count
+    // Taken before the read: a commit that lands meanwhile makes it older
+    // than the rows, never newer.
+    const ReadStamp stamp = databaseStamp();
     while (st.step())
         rows.push_back(readRow(st.get()));
     m_types = types;
     m_rows = std::move(rows);
+    m_readStamp = stamp;
     m_cursor = m_rows.empty() ? -1 : 0;
     m_buffer.clear();
     m_modified = false;
@@ -225,6 +229,7 @@ void Query::close()
         return;
     Q_EMIT aboutToClose();
     m_rows.clear();
+    m_readStamp = ReadStamp();
     m_buffer.clear();
     m_changed.clear();
     m_modified = false;
@@ -691,6 +696,26 @@ void Query::remove()
     Q_EMIT cursorMoved(m_cursor);
 }
 
+Query::ReadStamp Query::databaseStamp() const
+{
+    ReadStamp s;
+    sqlite3 *db = m_conn ? m_conn->handle() : nullptr;
+    if (!db)
+        return s;
+    auto pragma = [db](const char *sql) {
+        sqlite3_stmt *st = nullptr;
+        qint64 v = -1;
+        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+            v = sqlite3_column_int64(st, 0);
+        sqlite3_finalize(st);
+        return v;
+    };
+    s.changes = sqlite3_total_changes(db);
+    s.dataVersion = pragma("PRAGMA data_version");
+    s.schemaVersion = pragma("PRAGMA schema_version");
+    return s;
+}
+
 void Query::refresh()
 {
     requireOpen();
@@ -699,14 +724,21 @@ void Query::refresh()
         Q_EMIT rowsRefreshed();
         return;
     }
+    // Nothing written since the rows were read, by us or anyone else: they
+    // already hold the database's values.
+    if (m_readStamp.valid() && databaseStamp() == m_readStamp) {
+        Q_EMIT rowsRefreshed();
+        return;
+    }
+    const ReadStamp stamp = databaseStamp();
     const int k = keyIndex();
     if (m_types.value(k) != ValueType::Integer) {
         for (int r = 0; r < int(m_rows.size()); ++r)
             rereadRow(r);
+        m_readStamp = stamp;
         Q_EMIT rowsRefreshed();
         return;
     }
-    // One read of the table in key order, merged with the keys we hold.
     std::vector<std::pair<qint64, int>> keys;
     keys.reserve(m_rows.size());
     for (int r = 0; r < int(m_rows.size()); ++r) {
@@ -714,19 +746,43 @@ void Query::refresh()
         if (v.typeId() == QMetaType::LongLong)
             keys.emplace_back(v.toLongLong(), r);
     }
-    std::sort(keys.begin(), keys.end());
-    Statement st(*m_conn, QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(quoteIdent(tableName()), quoteIdent(m_keyColumn)));
-    if (sqlite3_column_count(st.get()) != m_columns.size())
-        raiseError(QStringLiteral("The table's columns no longer match the query"));
-    size_t i = 0;
-    while (i < keys.size() && st.step()) {
-        const qint64 key = sqlite3_column_int64(st.get(), k);
-        while (i < keys.size() && keys[i].first < key)
-            ++i;  // gone from the database: keep what we hold
-        while (i < keys.size() && keys[i].first == key) {
-            m_rows[size_t(keys[i].second)] = readRow(st.get());
-            ++i;
+    const QString table = quoteIdent(tableName());
+    const QString key = quoteIdent(m_keyColumn);
+    qint64 maxKey = 0;
+    {
+        Statement st(*m_conn, QStringLiteral("SELECT max(%1) FROM %2").arg(key, table));
+        if (st.step())
+            maxKey = sqlite3_column_int64(st.get(), 0);
+    }
+    if (qint64(keys.size()) * 4 < maxKey) {
+        // A small share of the table (a search, a lookup): each row by its key.
+        Statement st(*m_conn, QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(table, key));
+        if (sqlite3_column_count(st.get()) != m_columns.size())
+            raiseError(QStringLiteral("The table's columns no longer match the query"));
+        for (const auto &[value, row] : keys) {
+            sqlite3_reset(st.get());
+            sqlite3_bind_int64(st.get(), 1, value);
+            if (st.step())
+                m_rows[size_t(row)] = readRow(st.get());
+            // gone from the database: keep what we hold
+        }
+    } else {
+        // Most of the table: one read in key order, merged with the keys we hold.
+        std::sort(keys.begin(), keys.end());
+        Statement st(*m_conn, QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(table, key));
+        if (sqlite3_column_count(st.get()) != m_columns.size())
+            raiseError(QStringLiteral("The table's columns no longer match the query"));
+        size_t i = 0;
+        while (i < keys.size() && st.step()) {
+            const qint64 current = sqlite3_column_int64(st.get(), k);
+            while (i < keys.size() && keys[i].first < current)
+                ++i;  // gone from the database: keep what we hold
+            while (i < keys.size() && keys[i].first == current) {
+                m_rows[size_t(keys[i].second)] = readRow(st.get());
+                ++i;
+            }
         }
     }
+    m_readStamp = stamp;
     Q_EMIT rowsRefreshed();
 }

@@ -148,6 +148,20 @@ private:
     QString m_keyColumn;
     int m_keyIndex = -2;  // -2: not looked up yet
     mutable std::vector<char> m_scratch;  // cell list reused while reading rows
+
+    // What the database looked like when the rows were last read: the
+    // connection's own changes, the commits of other connections and the
+    // schema. While all three stay the same the rows hold what the database
+    // holds, and a refresh has nothing to re-read.
+    struct ReadStamp {
+        qint64 changes = -1;
+        qint64 dataVersion = -1;
+        qint64 schemaVersion = -1;
+        bool valid() const { return changes >= 0 && dataVersion >= 0 && schemaVersion >= 0; }
+        bool operator==(const ReadStamp &) const = default;
+    };
+    ReadStamp databaseStamp() const;
+    ReadStamp m_readStamp;
 };
 
 // What bound controls and reports attach to.

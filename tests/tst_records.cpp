@@ -80,6 +80,8 @@ private Q_SLOTS:
     void cursorMovePostsChangedRow();
     void cursorMoveDropsUnchangedInsert();
     void refreshFinishesPendingAndRereads();
+    void refreshSeesEveryWriteSinceTheRead_data();
+    void refreshSeesEveryWriteSinceTheRead();
     void lookupConversion_data();
     void lookupConversion();
     void disconnectClosesEveryTableQuery();
@@ -369,6 +371,60 @@ void TestRecords::refreshFinishesPendingAndRereads()
     q->close();
     q->open();
     QCOMPARE(q->recordCount(), 3);
+}
+
+// A refresh with nothing pending must still pick up what was written since
+// the rows were read, whoever wrote it, for a whole table and for a search
+// that holds a small share of it.
+void TestRecords::refreshSeesEveryWriteSinceTheRead_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<bool>("narrow");
+    for (const char *w : {"other connection", "other query", "plain statement", "nobody"}) {
+        QTest::newRow(qPrintable(QStringLiteral("%1, whole table").arg(QLatin1String(w)))) << QString::fromLatin1(w) << false;
+        QTest::newRow(qPrintable(QStringLiteral("%1, search").arg(QLatin1String(w)))) << QString::fromLatin1(w) << true;
+    }
+}
+
+void TestRecords::refreshSeesEveryWriteSinceTheRead()
+{
+    QFETCH(QString, writer);
+    QFETCH(bool, narrow);
+    QList<QPair<QString, QVariant>> rows;
+    for (const char *d : {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "十一", "十二"})
+        rows << qMakePair(QString::fromUtf8(d), QVariant(0));
+    seedRentals(*dm->ADOConnection1, rows);
+    if (narrow)
+        q->requery(QStringLiteral("select * from 出租房信息表 where 所处路段 like:luduan"),
+                   {{QStringLiteral("luduan"), QStringLiteral("%路段二%")}});
+    else
+        q->open();
+    q->moveTo(narrow ? 0 : 1);
+    QCOMPARE(q->columnText(QStringLiteral("房产地域")), QStringLiteral("二"));
+    const QString update = QStringLiteral("update 出租房信息表 set 房产地域='二改' where 房产地域='二'");
+    if (writer == QLatin1String("other connection")) {
+        Connection other;
+        other.setConnectionString(recordConnectionString(ws->housePath()));
+        other.connect();
+        other.exec(update);
+    } else if (writer == QLatin1String("other query")) {
+        Query other(dm->ADOConnection1, QStringLiteral("select * from 出租房信息表 where 房产地域='二'"));
+        other.open();
+        other.edit();
+        other.setColumn(QStringLiteral("房产地域"), QStringLiteral("二改"));
+        other.post();
+    } else if (writer == QLatin1String("plain statement")) {
+        dm->ADOConnection1->exec(update);
+    }
+    QSignalSpy refreshed(q, &Query::rowsRefreshed);
+    q->refresh();
+    QCOMPARE(refreshed.count(), 1);
+    QCOMPARE(q->columnText(QStringLiteral("房产地域")),
+             writer == QLatin1String("nobody") ? QStringLiteral("二") : QStringLiteral("二改"));
+    // and a second write after that refresh is seen by the next one
+    dm->ADOConnection1->exec(QStringLiteral("update 出租房信息表 set 房产地域='二再改' where 所处路段='路段二'"));
+    q->refresh();
+    QCOMPARE(q->columnText(QStringLiteral("房产地域")), QStringLiteral("二再改"));
 }
 
 void TestRecords::lookupConversion_data()
