@@ -28,9 +28,11 @@ public:
     void reload();   // show the current value again
 
 private:
+    void userEdited(const QString &text);
     QPointer<DataSource> m_source;
     QString m_field;
     bool m_loading = false;
+    bool m_writing = false;   // our own change is going into the row buffer
 };
 
 // Bound drop-down list that accepts only its own items. It shows the column's
@@ -46,16 +48,19 @@ public:
     void setItems(const QStringList &items);
     QStringList items() const { return m_items; }
     void setKeepForeignValue(bool keep) { m_keepForeign = keep; reload(); }
+    bool keepsForeignValue() const { return m_keepForeign; }
     DataSource *dataSource() const { return m_source; }
     QString field() const { return m_field; }
     void reload();
 
 private:
+    void userPicked(int index);
     QPointer<DataSource> m_source;
     QString m_field;
     QStringList m_items;
     bool m_keepForeign = false;
     bool m_loading = false;
+    bool m_writing = false;
 };
 
 // Bound multi-line memo.
@@ -69,9 +74,11 @@ public:
     void reload();
 
 private:
+    void userEdited();
     QPointer<DataSource> m_source;
     QString m_field;
     bool m_loading = false;
+    bool m_writing = false;
 };
 
 // Bound date picker (a drop-down calendar). It shows the date part in the
@@ -89,10 +96,18 @@ public:
     bool isBlank() const { return m_blank; }
     void reload();
 
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+
 private:
+    void userChanged(const QDateTime &shown);
+    void showBlank();
+    void openCalendarOnToday();
     QPointer<DataSource> m_source;
     QString m_field;
     bool m_loading = false;
+    bool m_writing = false;
     bool m_blank = true;
     QTime m_time;
 };
@@ -105,6 +120,8 @@ struct GridColumn {
 
 // Adapts a query to a table model: one row per result row, the given
 // columns, values in their display form. Answers in constant time.
+// The row header marks the current row ("▶", "I" while editing, "*" while
+// inserting).
 class QueryModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -118,11 +135,18 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
+    void resetFromQuery();
+    void lookUpFields();
+    void markCursor();
+    void rowsRefreshed();
     QPointer<Query> m_query;
     QVector<GridColumn> m_columns;
     mutable QVector<int> m_fieldIndex;   // column -> query column, -1 when missing
+    int m_rows = 0;                      // rows the views know of
+    int m_markedRow = -1;                // row whose header carries the marker
 };
 
 // Bound read-only grid: the specified columns, titles and widths; the current
@@ -137,6 +161,9 @@ public:
     QueryModel *queryModel() const { return m_model; }
 
 private:
+    void applyWidths();
+    void showCursor();                    // select and reveal the query's cursor row
+    void userMovedTo(int row);
     QPointer<DataSource> m_source;
     QueryModel *m_model;
     bool m_syncing = false;
@@ -156,6 +183,7 @@ public:
 
 private:
     void updateEnabled();
+    void clicked(Button b);
     QPointer<DataSource> m_source;
     QList<QToolButton *> m_buttons;   // indexed by Button
 };
