@@ -18,32 +18,23 @@ QString adminConnectionString(const QString &path)
 TDM::TDM(QObject *parent) : QObject(parent)
 {
     setObjectName(QStringLiteral("DM"));
-    auto named = [](QObject *o, const char *name) {
+    auto named = [](auto *o, const char *name) {
         o->setObjectName(QString::fromLatin1(name));
         return o;
     };
-    ADOConnection1 = new Connection(this);
-    named(ADOConnection1, "ADOConnection1");
-    Query_chushoufang = new Query(ADOConnection1, QStringLiteral("select * from 出售房信息表"), this);
-    named(Query_chushoufang, "Query_chushoufang");
-    ds_chushoufang = new DataSource(Query_chushoufang, this);
-    named(ds_chushoufang, "ds_chushoufang");
-    Query_chuzufang = new Query(ADOConnection1, QStringLiteral("select * from 出租房信息表"), this);
-    named(Query_chuzufang, "Query_chuzufang");
-    ds_chuzufang = new DataSource(Query_chuzufang, this);
-    named(ds_chuzufang, "ds_chuzufang");
-    Query_qiougouren = new Query(ADOConnection1, QStringLiteral("select * from 求购人信息表"), this);
-    named(Query_qiougouren, "Query_qiougouren");
-    ds_qiougouren = new DataSource(Query_qiougouren, this);
-    named(ds_qiougouren, "ds_qiougouren");
-    Query_qiouzuren = new Query(ADOConnection1, QStringLiteral("select * from 求租人信息表"), this);
-    named(Query_qiouzuren, "Query_qiouzuren");
-    ds_qiouzuren = new DataSource(Query_qiouzuren, this);
-    named(ds_qiouzuren, "ds_qiouzuren");
-    connect_admin = new Connection(this);
-    named(connect_admin, "connect_admin");
-    ADOQuery_admin = new Query(connect_admin, QStringLiteral("select * from 管理员表"), this);
-    named(ADOQuery_admin, "ADOQuery_admin");
+    // A table query and its data source, created one after the other.
+    auto table = [&](Query *&query, const char *queryName, DataSource *&source, const char *sourceName,
+                     const QString &sql) {
+        query = named(new Query(ADOConnection1, sql, this), queryName);
+        source = named(new DataSource(query, this), sourceName);
+    };
+    ADOConnection1 = named(new Connection(this), "ADOConnection1");
+    table(Query_chushoufang, "Query_chushoufang", ds_chushoufang, "ds_chushoufang", QStringLiteral("select * from 出售房信息表"));
+    table(Query_chuzufang, "Query_chuzufang", ds_chuzufang, "ds_chuzufang", QStringLiteral("select * from 出租房信息表"));
+    table(Query_qiougouren, "Query_qiougouren", ds_qiougouren, "ds_qiougouren", QStringLiteral("select * from 求购人信息表"));
+    table(Query_qiouzuren, "Query_qiouzuren", ds_qiouzuren, "ds_qiouzuren", QStringLiteral("select * from 求租人信息表"));
+    connect_admin = named(new Connection(this), "connect_admin");
+    ADOQuery_admin = named(new Query(connect_admin, QStringLiteral("select * from 管理员表"), this), "ADOQuery_admin");
 }
 
 void TDM::DataModuleCreate()

@@ -258,110 +258,99 @@ void Query::setState(QueryState s)
 
 // --- rows ---------------------------------------------------------------------
 
-Query::Row Query::readRow(void *stmtPtr) const
+namespace {
+// One cell as it goes into a row block.
+struct CellRef {
+    uint8_t type;
+    int64_t i;
+    double d;
+    const char *p;
+    size_t len;
+};
+
+// Lays out the cells in one allocation: the offsets of the cells, then each
+// cell as a type byte followed by its bytes.
+char *buildRow(const CellRef *cells, int n)
 {
-    auto *stmt = static_cast<sqlite3_stmt *>(stmtPtr);
-    const int n = m_columns.size();
-    const size_t header = sizeof(uint32_t) * (n + 1);
-    // First pass: sizes.
+    const size_t header = sizeof(uint32_t) * size_t(n + 1);
     size_t total = header;
-    for (int c = 0; c < n; ++c) {
-        switch (sqlite3_column_type(stmt, c)) {
-        case SQLITE_NULL: total += 1; break;
-        case SQLITE_INTEGER:
-        case SQLITE_FLOAT: total += 9; break;
-        default:
-            sqlite3_column_text(stmt, c);
-            total += 1 + size_t(sqlite3_column_bytes(stmt, c));
-            break;
-        }
-    }
+    for (int c = 0; c < n; ++c)
+        total += 1 + (cells[c].type == CellText ? cells[c].len : cells[c].type == CellNull ? 0 : 8);
     char *block = static_cast<char *>(std::malloc(total));
     if (!block)
         throw std::bad_alloc();
     auto *off = reinterpret_cast<uint32_t *>(block);
     size_t pos = header;
     for (int c = 0; c < n; ++c) {
+        const CellRef &cell = cells[c];
         off[c] = uint32_t(pos);
-        switch (sqlite3_column_type(stmt, c)) {
-        case SQLITE_NULL:
-            block[pos++] = CellNull;
+        block[pos++] = char(cell.type);
+        switch (cell.type) {
+        case CellInt: std::memcpy(block + pos, &cell.i, 8); pos += 8; break;
+        case CellReal: std::memcpy(block + pos, &cell.d, 8); pos += 8; break;
+        case CellText:
+            if (cell.len)
+                std::memcpy(block + pos, cell.p, cell.len);
+            pos += cell.len;
             break;
-        case SQLITE_INTEGER: {
-            block[pos++] = CellInt;
-            const sqlite3_int64 v = sqlite3_column_int64(stmt, c);
-            std::memcpy(block + pos, &v, 8);
-            pos += 8;
-            break;
-        }
-        case SQLITE_FLOAT: {
-            block[pos++] = CellReal;
-            const double v = sqlite3_column_double(stmt, c);
-            std::memcpy(block + pos, &v, 8);
-            pos += 8;
-            break;
-        }
-        default: {
-            block[pos++] = CellText;
-            const int len = sqlite3_column_bytes(stmt, c);
-            if (len > 0)
-                std::memcpy(block + pos, sqlite3_column_text(stmt, c), size_t(len));
-            pos += size_t(len);
-            break;
-        }
+        default: break;
         }
     }
     off[n] = uint32_t(pos);
-    return Row(block);
+    return block;
+}
+
+bool isNullValue(const QVariant &v) { return !v.isValid() || (v.isNull() && v.typeId() != QMetaType::QString); }
+}
+
+Query::Row Query::readRow(void *stmtPtr) const
+{
+    auto *stmt = static_cast<sqlite3_stmt *>(stmtPtr);
+    const int n = m_columns.size();
+    m_scratch.resize(size_t(n) * sizeof(CellRef));
+    auto *cells = reinterpret_cast<CellRef *>(m_scratch.data());
+    for (int c = 0; c < n; ++c) {
+        CellRef &cell = cells[c];
+        switch (sqlite3_column_type(stmt, c)) {
+        case SQLITE_NULL: cell.type = CellNull; break;
+        case SQLITE_INTEGER: cell.type = CellInt; cell.i = sqlite3_column_int64(stmt, c); break;
+        case SQLITE_FLOAT: cell.type = CellReal; cell.d = sqlite3_column_double(stmt, c); break;
+        default:
+            cell.type = CellText;
+            cell.p = reinterpret_cast<const char *>(sqlite3_column_text(stmt, c));
+            cell.len = size_t(sqlite3_column_bytes(stmt, c));
+            break;
+        }
+    }
+    return Row(buildRow(cells, n));
 }
 
 Query::Row Query::encodeRow(const QVector<QVariant> &values) const
 {
     const int n = m_columns.size();
-    const size_t header = sizeof(uint32_t) * (n + 1);
-    std::vector<QByteArray> texts(n);
-    size_t total = header;
+    std::vector<QByteArray> texts(static_cast<size_t>(n));
+    std::vector<CellRef> cells(static_cast<size_t>(n));
     for (int c = 0; c < n; ++c) {
         const QVariant &v = values.value(c);
-        if (!v.isValid() || (v.isNull() && v.typeId() != QMetaType::QString))
-            total += 1;
-        else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Double)
-            total += 9;
-        else {
-            texts[c] = (v.typeId() == QMetaType::QDateTime || v.typeId() == QMetaType::QDate)
-                           ? storedDateTimeText(v).toUtf8()
-                           : v.toString().toUtf8();
-            total += 1 + size_t(texts[c].size());
-        }
-    }
-    char *block = static_cast<char *>(std::malloc(total));
-    if (!block)
-        throw std::bad_alloc();
-    auto *off = reinterpret_cast<uint32_t *>(block);
-    size_t pos = header;
-    for (int c = 0; c < n; ++c) {
-        off[c] = uint32_t(pos);
-        const QVariant &v = values.value(c);
-        if (!v.isValid() || (v.isNull() && v.typeId() != QMetaType::QString)) {
-            block[pos++] = CellNull;
+        CellRef &cell = cells[size_t(c)];
+        if (isNullValue(v)) {
+            cell.type = CellNull;
         } else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong) {
-            block[pos++] = CellInt;
-            const qint64 x = v.toLongLong();
-            std::memcpy(block + pos, &x, 8);
-            pos += 8;
+            cell.type = CellInt;
+            cell.i = v.toLongLong();
         } else if (v.typeId() == QMetaType::Double) {
-            block[pos++] = CellReal;
-            const double x = v.toDouble();
-            std::memcpy(block + pos, &x, 8);
-            pos += 8;
+            cell.type = CellReal;
+            cell.d = v.toDouble();
         } else {
-            block[pos++] = CellText;
-            std::memcpy(block + pos, texts[c].constData(), size_t(texts[c].size()));
-            pos += size_t(texts[c].size());
+            texts[size_t(c)] = (v.typeId() == QMetaType::QDateTime || v.typeId() == QMetaType::QDate)
+                                   ? storedDateTimeText(v).toUtf8()
+                                   : v.toString().toUtf8();
+            cell.type = CellText;
+            cell.p = texts[size_t(c)].constData();
+            cell.len = size_t(texts[size_t(c)].size());
         }
     }
-    off[n] = uint32_t(pos);
-    return Row(block);
+    return Row(buildRow(cells.data(), n));
 }
 
 QVariant Query::decodeCell(const Row &row, int col) const

@@ -147,6 +147,7 @@ private:
     bool m_modified = false;
     QString m_keyColumn;
     int m_keyIndex = -2;  // -2: not looked up yet
+    mutable std::vector<char> m_scratch;  // cell list reused while reading rows
 };
 
 // What bound controls and reports attach to.
