@@ -410,7 +410,9 @@ void DetailScreen::submitModification()
     for (const Field &f : m_kind.fields) {
         if (f.input == Input::Date) {
             auto *picker = control<DBDatePicker>(f.control);
-            when = picker->value().isValid() ? picker->value() : QDateTime(picker->date(), QTime(0, 0));
+            // A record without a date (a new one begun on an empty table)
+            // shows a blank picker; unless a date was picked it takes today's.
+            when = picker->isBlank() ? QDateTime(QDate::currentDate(), QTime(0, 0)) : picker->value();
             continue;
         }
         if (f.input == Input::Key || f.input == Input::Memo || f.column == m_kind.crossReference)
