@@ -7,6 +7,7 @@
 #include "tests/support/harness.h"
 #include "tests/support/ui_driver.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
 
 #include <memory>
@@ -84,6 +85,49 @@ public:
         st.step();
         return sqlite3_last_insert_rowid(db().handle());
     }
+    // A house with every searched column filled in.
+    qlonglong house(const QString &kind, const QString &district, const QString &phone,
+                    const QVariant &crossReference = 0, const QString &contact = QStringLiteral("Chen")) const
+    {
+        QList<QPair<QString, QVariant>> c{{QStringLiteral("房产地域"), district},
+                                          {QStringLiteral("房产类别"), QStringLiteral("高层楼")},
+                                          {QStringLiteral("房间套型"), QStringLiteral("中套")},
+                                          {QStringLiteral("所处路段"), QStringLiteral("Harbour Street")},
+                                          {QStringLiteral("房间面积"), QStringLiteral("70-90 平方米")},
+                                          {QStringLiteral("房间楼层"), QStringLiteral("3层")},
+                                          {QStringLiteral("装修情况"), QStringLiteral("中等装修")},
+                                          {QStringLiteral("房产权属"), QStringLiteral("个人产权")},
+                                          {QStringLiteral("联系人"), contact},
+                                          {QStringLiteral("联系电话"), phone},
+                                          {QStringLiteral("登记日期"), QStringLiteral("2005-03-07 00:00:00")},
+                                          {QStringLiteral("登记日期整数"), 20050307},
+                                          {QStringLiteral("备注"), QStringLiteral("")},
+                                          {namesOf(kind).crossReference, crossReference}};
+        if (kind == QLatin1String("rental"))
+            c << qMakePair(QStringLiteral("租金"), QVariant(QStringLiteral("500-700")))
+              << qMakePair(QStringLiteral("租金单位"), QVariant(QStringLiteral("元/月")));
+        else
+            c << qMakePair(QStringLiteral("出售价格"), QVariant(QStringLiteral("60000-80000")));
+        return insert(kind, c);
+    }
+    QString countLabel(const QString &kind) const
+    {
+        return kind == QLatin1String("rental") ? QStringLiteral("Label2") : QStringLiteral("labe_chushoufang");
+    }
+    QString untakenLabel(const QString &kind) const
+    {
+        return kind == QLatin1String("rental") ? QStringLiteral("Label4") : QStringLiteral("Label_kongxian");
+    }
+    QString searchCountLabel(const QString &kind) const
+    {
+        return kind == QLatin1String("rental") ? QStringLiteral("Label12") : QStringLiteral("Label_chushoufangcount");
+    }
+    int gridRows(QWidget *window) const
+    {
+        auto *g = child<QAbstractItemView>(window, QStringLiteral("DBGrid1"));
+        return g ? g->model()->rowCount() : -1;
+    }
+
     int rows(const QString &kind) const
     {
         return dbValue(db(), QStringLiteral("SELECT count(*) FROM ") + namesOf(kind).table).toInt();
