@@ -107,7 +107,7 @@ QVector<GridColumn> columns(std::initializer_list<std::pair<const char *, int>> 
 const BrowseKind &rentalBrowse()
 {
     static const BrowseKind k{
-        QStringLiteral("form_chuzufang"), QStringLiteral("出租房信息"), QSize(640, 420),
+        QStringLiteral("form_chuzufang"), QStringLiteral("出租房信息"), QSize(640, 400),
         &TDM::Query_chuzufang, &TDM::ds_chuzufang, &TDM::Query_qiouzuren, QStringLiteral("获租人"),
         QStringLiteral("select * from 出租房信息表"),
         QStringLiteral("select * from 求租人信息表 where 求租人号=:num"),
@@ -134,7 +134,7 @@ const BrowseKind &rentalBrowse()
 const BrowseKind &saleBrowse()
 {
     static const BrowseKind k{
-        QStringLiteral("Form_chugoufangxinxi"), QStringLiteral("出售房信息"), QSize(640, 420),
+        QStringLiteral("Form_chugoufangxinxi"), QStringLiteral("出售房信息"), QSize(640, 400),
         &TDM::Query_chushoufang, &TDM::ds_chushoufang, &TDM::Query_qiougouren, QStringLiteral("购买人"),
         QStringLiteral("select * from 出售房信息表"),
         QStringLiteral("select * from 求购人信息表 where 求购人号=:num"),
@@ -163,7 +163,7 @@ const BrowseKind &saleBrowse()
 const RegistrationKind &rentalRegistration()
 {
     static const RegistrationKind k{
-        QStringLiteral("form_add_chuzufang"), QStringLiteral("新出租房登记表"), QSize(660, 450),
+        QStringLiteral("form_add_chuzufang"), QStringLiteral("新出租房登记表"), QSize(660, 420),
         &TDM::Query_chuzufang, QStringLiteral("获租人"), QStringLiteral("新出租房添加成功！"), QDate(2004, 2, 2),
         {list("房产地域：", "ComboBox_add_fangchandiyu", "房产地域", districts()),
          list("房产类别：", "ComboBox_add_fangchanleibie", "房产类别", categories()),
@@ -187,7 +187,7 @@ const RegistrationKind &rentalRegistration()
 const RegistrationKind &saleRegistration()
 {
     static const RegistrationKind k{
-        QStringLiteral("Form_add_chushoufang"), QStringLiteral("登记新出售房"), QSize(660, 450),
+        QStringLiteral("Form_add_chushoufang"), QStringLiteral("登记新出售房"), QSize(660, 420),
         &TDM::Query_chushoufang, QStringLiteral("购买人"), QStringLiteral("新出售房添加成功！"), QDate(2004, 2, 5),
         {list("房产地域：", "ComboBox_add_fangchandiyu", "房产地域", districts()),
          list("房产类别：", "ComboBox_add_fangchanleixing", "房产类别", categories()),
@@ -212,7 +212,7 @@ const RegistrationKind &saleRegistration()
 const DetailKind &rentalDetail()
 {
     static const DetailKind k{
-        QStringLiteral("form_chuzufang_xiangxi"), QStringLiteral("出租房详细资料"), QSize(680, 470),
+        QStringLiteral("form_chuzufang_xiangxi"), QStringLiteral("出租房详细资料"), QSize(680, 450),
         &TDM::Query_chuzufang, &TDM::ds_chuzufang, QStringLiteral("获租人"), QStringLiteral("DBEdit_huozuren"),
         {other(Input::Key, "出租房号：", "dbedit_fanghao", "出租房号"),
          list("房产地域：", "dbComboBox_diyu", "房产地域", districts()),
@@ -239,7 +239,7 @@ const DetailKind &rentalDetail()
 const DetailKind &saleDetail()
 {
     static const DetailKind k{
-        QStringLiteral("Form_chushoufang_xiangxi"), QStringLiteral("出售房详细资料"), QSize(680, 470),
+        QStringLiteral("Form_chushoufang_xiangxi"), QStringLiteral("出售房详细资料"), QSize(680, 450),
         &TDM::Query_chushoufang, &TDM::ds_chushoufang, QStringLiteral("购买人"), QStringLiteral("DBEdit_goumairen"),
         {other(Input::Key, "出售房号：", "DBEdit_chushoufanghao", "出购房号"),
          list("房产地域：", "DBComboBox_fangchandiyu", "房产地域", districts(), All),
