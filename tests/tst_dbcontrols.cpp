@@ -257,6 +257,38 @@ private Q_SLOTS:
         QCOMPARE(s.edit->text(), q->columnText(QStringLiteral("联系人")));
     }
 
+    // A click below an untouched new row drops the new row and lands on the
+    // row clicked; below a typed-in new row it posts it first.
+    void clickBelowPendingNewRow_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("current");
+        QTest::newRow("untouched") << false << 3 << 2;
+        QTest::newRow("typed in") << true << 4 << 3;
+    }
+    void clickBelowPendingNewRow()
+    {
+        QFETCH(bool, typed);
+        QFETCH(int, rows);
+        QFETCH(int, current);
+        Screen s(ds);
+        q->open();
+        q->next();
+        q->insert();
+        if (typed)
+            typeChinese(s.edit, QStringLiteral("赵六"));
+        s.clickRow(3);   // 王五, below the new row
+        QCOMPARE(q->state(), QueryState::Browsing);
+        QCOMPARE(q->rowCount(), rows);
+        QCOMPARE(q->cursor(), current);
+        QCOMPARE(s.edit->text(), QStringLiteral("王五"));
+        QCOMPARE(s.gridRow(), current);
+        QCOMPARE(s.grid->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(s.grid->model()->rowCount(), rows);
+        QCOMPARE(stored(4, QStringLiteral("联系人")), typed ? QVariant(QStringLiteral("赵六")) : QVariant(QStringLiteral("<no row>")));
+    }
+
     // Inserts, deletes, refreshes, re-queries and closes show at once in the
     // grid and in every bound control.
     void queryChangesShowAtOnce_data()
@@ -304,6 +336,8 @@ private Q_SLOTS:
             q->requery(QStringLiteral("select * from 出租房信息表 where 联系人 like:n"), {{QStringLiteral("n"), QStringLiteral("%王%")}});
         if (op == "close") q->close();
 
+        // showing values never edits
+        QCOMPARE(q->state(), op == "insert" ? QueryState::Inserting : op == "close" ? QueryState::Closed : QueryState::Browsing);
         QCOMPARE(s.grid->model()->rowCount(), rows);
         QCOMPARE(s.gridRow(), current);
         QCOMPARE(s.edit->text(), edit);
@@ -403,6 +437,17 @@ private Q_SLOTS:
         q->post();
         QCOMPARE(stored(1, QStringLiteral("登记日期")), QVariant(QDateTime(QDate(2005, 3, 9), QTime(21, 39, 24))));
         QCOMPARE(s.picker->text(), QStringLiteral("2005-3-9"));
+        // stepping a blank picker starts from today, at midnight
+        q->last();
+        QVERIFY(s.picker->isBlank());
+        s.picker->setFocus();
+        QTest::keyClick(s.picker, Qt::Key_Up);
+        const QDateTime stepped = q->column(QStringLiteral("登记日期")).toDateTime();
+        const QDate today = QDate::currentDate();
+        QVERIFY2(QList<QDate>({today.addDays(1), today.addMonths(1), today.addYears(1)}).contains(stepped.date()),
+                 qPrintable(stepped.toString(Qt::ISODate)));
+        QCOMPARE(stepped.time(), QTime(0, 0));
+        q->cancel();
         // null shows blank, and so does a closed query
         q->last();
         QVERIFY(s.picker->isBlank());
@@ -490,6 +535,22 @@ private Q_SLOTS:
         QVERIFY(!nav.button(DBNavigator::Last)->isVisible());
         QVERIFY(nav.button(DBNavigator::Next)->x() < nav.button(DBNavigator::First)->x());
         QCOMPARE(nav.button(DBNavigator::First)->toolTip(), QStringLiteral("首"));
+    }
+
+    // A control bound anew follows only its new query.
+    void rebindFollowsOnlyNewSource()
+    {
+        Screen s(ds);
+        s.edit->bind(DM->ds_chushoufang, QStringLiteral("联系人"));
+        s.grid->bind(DM->ds_chushoufang);
+        s.nav->bind(DM->ds_chushoufang);
+        q->open();
+        QCOMPARE(s.edit->text(), QString());
+        QCOMPARE(s.grid->model()->rowCount(), 0);
+        QVERIFY(!s.nav->button(DBNavigator::Refresh)->isEnabled());
+        QCOMPARE(s.memo->toPlainText(), QStringLiteral("南北通透"));   // still on the rentals
+        DM->Query_chushoufang->open();
+        QVERIFY(s.nav->button(DBNavigator::Refresh)->isEnabled());
     }
 
     // A failing write is shown in the default error box; nothing moves and

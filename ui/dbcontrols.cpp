@@ -299,6 +299,17 @@ void DBDatePicker::openCalendarOnToday()
     calendarWidget()->setCurrentPage(today.year(), today.month());
 }
 
+void DBDatePicker::stepBy(int steps)
+{
+    if (m_blank && !isReadOnly()) {
+        Raise loading(m_loading);
+        const Section section = currentSection();
+        setDate(QDate::currentDate());
+        setCurrentSection(section);
+    }
+    QDateTimeEdit::stepBy(steps);
+}
+
 void DBDatePicker::mousePressEvent(QMouseEvent *e)
 {
     if (isReadOnly()) {

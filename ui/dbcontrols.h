@@ -95,6 +95,8 @@ public:
     QDateTime value() const;
     bool isBlank() const { return m_blank; }
     void reload();
+    // Stepping a blank picker starts from today.
+    void stepBy(int steps) override;
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
@@ -149,7 +151,7 @@ private:
     int m_markedRow = -1;                // row whose header carries the marker
 };
 
-// Bound read-only grid: the specified columns, titles and widths; the current
+// Bound read-only grid: the given columns, titles and widths; the current
 // row is the query's cursor, and a click on a row moves the cursor there.
 class DBGrid : public QTableView {
     Q_OBJECT
