@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,15 +18,19 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-// The listing pictures live in this library; make sure they are linked in.
-static QString listingStrip()
+// The picture strip of a listing screen: the program's picture of its kind
+// (a house with a key for rent, a tower for sale) once the program has loaded
+// its pictures, otherwise the listings' own.
+static QString listingStrip(Query *TDM::*query)
 {
     static const bool loaded = [] {
         Q_INIT_RESOURCE(listings);
         return true;
     }();
     Q_UNUSED(loaded);
-    return QStringLiteral(":/listings/strip.jpg");
+    const QString own = query == &TDM::Query_chuzufang ? QStringLiteral(":/art/strip_1.jpg")
+                                                       : QStringLiteral(":/art/strip_2.jpg");
+    return QFile::exists(own) ? own : QStringLiteral(":/listings/strip.jpg");
 }
 
 namespace listing {
@@ -115,7 +120,7 @@ QComboBox *fixedList(QComboBox *box, const QStringList &items)
 // --- browse ------------------------------------------------------------------------------
 
 BrowseScreen::BrowseScreen(QWidget *owner, const BrowseKind &kind)
-    : ScreenWindow(owner, kind.objectName, kind.caption, kind.size, listingStrip()), m_kind(kind),
+    : ScreenWindow(owner, kind.objectName, kind.caption, kind.size, listingStrip(kind.query)), m_kind(kind),
       m_query(DM->*kind.query), m_clientQuery(DM->*kind.clientQuery)
 {
     DataSource *source = DM->*kind.source;
@@ -217,7 +222,7 @@ void BrowseScreen::countTick() { m_count->tick(); }
 // --- registration ---------------------------------------------------------------------------
 
 RegistrationScreen::RegistrationScreen(QWidget *owner, const RegistrationKind &kind)
-    : ScreenWindow(owner, kind.objectName, kind.caption, kind.size, listingStrip()), m_kind(kind), m_query(DM->*kind.query)
+    : ScreenWindow(owner, kind.objectName, kind.caption, kind.size, listingStrip(kind.query)), m_kind(kind), m_query(DM->*kind.query)
 {
     const int width = kind.size.width() - Left - 14;
     const QVector<Place> places = arrange(kind.inputs, width, 18, 96, 112);
@@ -292,7 +297,7 @@ void RegistrationScreen::submit()
 // --- detail -----------------------------------------------------------------------------------
 
 DetailScreen::DetailScreen(QWidget *owner, const DetailKind &kind)
-    : ScreenWindow(owner, kind.objectName, kind.caption, kind.size, listingStrip()), m_kind(kind), m_query(DM->*kind.query)
+    : ScreenWindow(owner, kind.objectName, kind.caption, kind.size, listingStrip(kind.query)), m_kind(kind), m_query(DM->*kind.query)
 {
     DataSource *source = DM->*kind.source;
     const int width = kind.size.width() - Left - 14;
@@ -447,7 +452,7 @@ void DetailScreen::deleteRecord() { deleteCurrentRecord(this, m_query); }
 // --- search -----------------------------------------------------------------------------------
 
 SearchScreen::SearchScreen(QWidget *owner, const SearchKind &kind)
-    : ScreenWindow(owner, kind.objectName, kind.caption, kind.size, listingStrip()), m_kind(kind), m_query(DM->*kind.query)
+    : ScreenWindow(owner, kind.objectName, kind.caption, kind.size, listingStrip(kind.query)), m_kind(kind), m_query(DM->*kind.query)
 {
     DataSource *source = DM->*kind.source;
     const int width = kind.size.width() - Left - 14;

@@ -6,9 +6,19 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace {
+QString &folderOverride()
+{
+    static QString f;
+    return f;
+}
+}
+
+void setExecutableFolder(const QString &folder) { folderOverride() = folder; }
+
 QString executableFolder()
 {
-    QString dir = QCoreApplication::applicationDirPath();
+    QString dir = folderOverride().isEmpty() ? QCoreApplication::applicationDirPath() : folderOverride();
     if (!dir.endsWith(QLatin1Char('/')))
         dir += QLatin1Char('/');
     return dir;

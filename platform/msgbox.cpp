@@ -27,8 +27,9 @@ QString applicationTitle()
 
 void setApplicationTitle(const QString &title)
 {
+    // Kept here only: as the application's display name the window system
+    // would append it to every window caption ("登陆系统 — Velmoria").
     titleStore() = title;
-    QGuiApplication::setApplicationDisplayName(title);
 }
 
 BoxAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, BoxIcon icon,
