@@ -110,6 +110,10 @@ void createStartupWindows(QApplication &app)
     createWindow(Form_out_qiouzuren, owner, "Form_out_qiouzuren");
     createWindow(Form_out_qiougouren, owner, "Form_out_qiougouren");
     createWindow(Form_about, owner, "Form_about");
+    // The administrator database, keyed, finished connecting beside the window
+    // creation; a failure there is shown now, and start-up goes on.
+    if (DM)
+        runGuarded([] { DM->connect_admin->finishConnecting(); });
 }
 
 void showMainWindow()

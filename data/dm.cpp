@@ -46,5 +46,7 @@ void TDM::DataModuleCreate()
     connect_admin->disconnect();
     connect_admin->setConnectionString(adminConnectionString(session::adminDatabasePath()));
     connect_admin->setLoginPrompt(false);
-    connect_admin->connect();
+    // The key derivation of the keyed file runs beside the rest of the start-up;
+    // the start-up waits for it once the windows are made.
+    connect_admin->connectInBackground();
 }

@@ -41,38 +41,46 @@ Connection::Connection(QObject *parent) : QObject(parent) {}
 
 Connection::~Connection()
 {
+    if (m_pending.valid()) {
+        Opened o = m_pending.get();
+        if (o.db)
+            sqlite3_close_v2(o.db);
+    }
     if (m_db)
         sqlite3_close_v2(m_db);
 }
 
 QString Connection::lastError() const { return errorOf(m_db); }
 
-void Connection::connect()
+QString Connection::checkedPath() const
 {
-    if (m_db)
-        return;
     const Description d = parseDescription(m_connectionString);
     if (d.path.isEmpty())
         raiseError(QStringLiteral("The connection has no data source"));
     // The engine never creates the file: a missing database is an error.
     if (!QFileInfo(d.path).isFile())
         raiseError(QStringLiteral("Could not find file '%1'").arg(d.path));
+    return d.path;
+}
+
+// Opens, keys and reads the schema of one file; safe on any thread.
+Connection::Opened Connection::openFile(const QString &path, const QString &key)
+{
+    Opened o;
     sqlite3 *db = nullptr;
-    const QByteArray path = d.path.toUtf8();
-    int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        const QString m = errorOf(db);
-        sqlite3_close_v2(db);
-        raiseError(m);
-    }
+    const QByteArray p = path.toUtf8();
     auto fail = [&](const QString &m) {
         sqlite3_close_v2(db);
-        raiseError(m);
+        o.db = nullptr;
+        o.error = m;
+        return o;
     };
-    if (!d.key.isEmpty()) {
-        const QByteArray key = d.key.toUtf8();
-        if (sqlite3_key(db, key.constData(), key.size()) != SQLITE_OK)
-            fail(errorOf(db));
+    if (sqlite3_open_v2(p.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr) != SQLITE_OK)
+        return fail(errorOf(db));
+    if (!key.isEmpty()) {
+        const QByteArray k = key.toUtf8();
+        if (sqlite3_key(db, k.constData(), k.size()) != SQLITE_OK)
+            return fail(errorOf(db));
     }
     // Reading the schema proves the file is a database and the key is right.
     const char *setup =
@@ -84,14 +92,54 @@ void Connection::connect()
     if (sqlite3_exec(db, setup, nullptr, nullptr, &err) != SQLITE_OK) {
         const QString m = err ? QString::fromUtf8(err) : errorOf(db);
         sqlite3_free(err);
-        fail(m);
+        return fail(m);
     }
     sqlite3_busy_timeout(db, 2000);
-    m_db = db;
+    o.db = db;
+    return o;
+}
+
+void Connection::adopt(Opened o)
+{
+    if (!o.db)
+        raiseError(o.error);
+    m_db = o.db;
+}
+
+void Connection::connect()
+{
+    if (m_pending.valid()) {
+        adopt(m_pending.get());
+        return;
+    }
+    if (m_db)
+        return;
+    const QString path = checkedPath();
+    adopt(openFile(path, parseDescription(m_connectionString).key));
+}
+
+void Connection::connectInBackground()
+{
+    if (m_db || m_pending.valid())
+        return;
+    const QString path = checkedPath();
+    const QString key = parseDescription(m_connectionString).key;
+    m_pending = std::async(std::launch::async, [path, key] { return openFile(path, key); });
+}
+
+void Connection::finishConnecting()
+{
+    if (m_pending.valid())
+        adopt(m_pending.get());
 }
 
 void Connection::disconnect()
 {
+    if (m_pending.valid()) {
+        Opened o = m_pending.get();
+        if (o.db)
+            sqlite3_close_v2(o.db);
+    }
     if (!m_db)
         return;
     Q_EMIT aboutToDisconnect();

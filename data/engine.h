@@ -12,6 +12,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <future>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -27,6 +29,13 @@ public:
     void setLoginPrompt(bool) {}
 
     void connect();      // throws VError with the engine's message
+    // Starts connecting on a worker thread: the file is looked for at once
+    // (a missing file fails here), while the key derivation and the first
+    // read of a keyed file go on beside the caller. connect(), or any use of
+    // the connection, waits for it and raises its error.
+    void connectInBackground();
+    // Waits for a background connect, if one is running, and raises its error.
+    void finishConnecting();
     void disconnect();   // closes every query of the connection first
     bool connected() const { return m_db != nullptr; }
     sqlite3 *handle() const { return m_db; }
@@ -43,8 +52,17 @@ Q_SIGNALS:
     void aboutToDisconnect();
 
 private:
+    struct Opened {
+        sqlite3 *db = nullptr;
+        QString error;
+    };
+    static Opened openFile(const QString &path, const QString &key);
+    QString checkedPath() const;
+    void adopt(Opened o);
+
     QString m_connectionString;
     sqlite3 *m_db = nullptr;
+    std::future<Opened> m_pending;
     QHash<QString, QString> m_keyColumns;
 };
 

@@ -42,6 +42,8 @@ private Q_SLOTS:
     void shippedAdminDatabaseNeedsItsKey();
     void missingAdminDatabaseGivesOneErrorBox();
     void missingRecordDatabaseGivesOneErrorBox();
+    void unreadableAdminDatabaseReportedOnce_data();
+    void unreadableAdminDatabaseReportedOnce();
     void queriesStartClosedWithDefaultSql();
     void pathsComeFromExecutableFolder();
     void postedChangesSurviveAKill();
@@ -130,6 +132,42 @@ void TestGround::missingRecordDatabaseGivesOneErrorBox()
     QVERIFY(!dm->connect_admin->connected());  // the rest of the handler was skipped
     QVERIFY(!runGuarded([&] { dm->Query_chushoufang->open(); }));
     QVERIFY(!QFile::exists(ws.housePath()));   // the engine never creates the file
+}
+
+void TestGround::unreadableAdminDatabaseReportedOnce_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("not a database") << QByteArray(8192, 'z');
+    QTest::newRow("unkeyed copy of the record database") << QByteArray();
+}
+
+// The keyed file is opened beside the start-up; a file that the key does not
+// open is reported once when the start-up collects it, and the record tables
+// work on.
+void TestGround::unreadableAdminDatabaseReportedOnce()
+{
+    QFETCH(QByteArray, contents);
+    BoxScript boxes;
+    Workspace ws;
+    QFile::remove(ws.adminPath());
+    if (contents.isEmpty()) {
+        QVERIFY(QFile::copy(ws.housePath(), ws.adminPath()));
+    } else {
+        QFile f(ws.adminPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contents);
+    }
+    TDM *dm = ws.makeDataModule();
+    QCOMPARE(boxes.boxes.size(), 1);
+    QCOMPARE(boxes.boxes[0].text, QStringLiteral("file is encrypted or is not a database."));
+    QVERIFY(dm->ADOConnection1->connected());
+    QVERIFY(!dm->connect_admin->connected());
+    dm->Query_chuzufang->open();
+    QCOMPARE(dm->Query_chuzufang->recordCount(), 0);
+    // every later use of the administrator database fails the same way
+    QVERIFY(!runGuarded([&] { dm->ADOQuery_admin->open(); }));
+    QCOMPARE(boxes.boxes.size(), 2);
+    QCOMPARE(boxes.boxes[1].text, boxes.boxes[0].text);
 }
 
 void TestGround::queriesStartClosedWithDefaultSql()

@@ -61,6 +61,7 @@ TDM *Workspace::makeDataModule()
 {
     m_dm = std::make_unique<TDM>();
     DM = m_dm.get();
-    runGuarded([&] { m_dm->DataModuleCreate(); });
+    if (runGuarded([&] { m_dm->DataModuleCreate(); }))
+        runGuarded([&] { m_dm->connect_admin->finishConnecting(); });
     return m_dm.get();
 }
