@@ -5,6 +5,9 @@
 #include "ui/art.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QFont>
 #include <QScreen>
 
@@ -60,6 +63,17 @@ void setupFonts()
     QApplication::setFont(f);
 }
 
+void setupLanguage(QApplication &app)
+{
+    // The interface is Chinese: Qt's own texts (message box buttons, the
+    // calendar of the date pickers) follow it where a translation is installed.
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    static QTranslator translator;
+    if (translator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&translator);
+}
+
 void createStartupWindows(QApplication &app)
 {
     initArtResources();
@@ -70,6 +84,7 @@ void createStartupWindows(QApplication &app)
     createWindow(flash_form, nullptr, "flash_form");
     if (flash_form)
         flash_form->showAndPaint();
+    setupLanguage(app);
 
     setApplicationTitle(QStringLiteral("Velmoria"));
     app.setWindowIcon(artPicture(QStringLiteral("icon")));

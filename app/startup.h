@@ -21,6 +21,8 @@ class QApplication;
 // Maps the face names the windows ask for (黑体, SimHei, 宋体, SimSun,
 // "MS Sans Serif") to installed faces and sets the program's font.
 void setupFonts();
+// Chinese locale for Qt's own texts, with Qt's Chinese translation when installed.
+void setupLanguage(QApplication &app);
 
 // Steps 2 to 4 of the start-up: shows and paints the splash, sets the
 // application title "Velmoria", then creates Mainform, DM, form_logon, the

@@ -3,7 +3,7 @@
 set -euo pipefail
 PKGS=(build-essential cmake pkg-config ccache qt6-base-dev qt6-base-dev-tools libqt6printsupport6
       qt6-image-formats-plugins libjpeg62-turbo libsqlcipher-dev sqlcipher libssl-dev
-      fonts-noto-cjk fontconfig xvfb xauth)
+      fonts-noto-cjk fontconfig qt6-translations-l10n xvfb xauth)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
