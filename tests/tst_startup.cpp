@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QImageReader>
@@ -46,6 +47,8 @@ private slots:
     void mainWindowAfterOrdinaryLogin();
     void errorInCreateHandlerIsShownAndStartupGoesOn();
     void menuHasExactlyTheCommands();
+    void shellWindowFrames_data();
+    void shellWindowFrames();
     void commandsAndGate_data();
     void commandsAndGate();
     void sameCommandTwiceShowsOneWindow();
@@ -53,6 +56,8 @@ private slots:
     void exitConfirmation();
     void titleBarCloseMakesExitBackupWithoutQuestion();
     void startupBackupAfterLogin();
+    void storedChoiceDecidesBothBackups_data();
+    void storedChoiceDecidesBothBackups();
     void loginExitButtonEndsTheRun_data();
     void loginExitButtonEndsTheRun();
     void aboutBoxClosesOnAnyClick_data();
@@ -184,6 +189,64 @@ void TestStartup::errorInCreateHandlerIsShownAndStartupGoesOn()
     QVERIFY(form_change_password);
     QCOMPARE(session::userRole(), 2);
     QVERIFY(Mainform->isVisible());
+}
+
+void TestStartup::shellWindowFrames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QSize>("minimum");
+    QTest::addColumn<QSize>("maximum");
+    QTest::addColumn<bool>("frameless");
+    QTest::addColumn<bool>("maximiseButton");
+    QTest::addColumn<QString>("owner");     // the window kept above ("" for none)
+    QTest::addColumn<QPoint>("place");      // the designed place; (-1,-1): centred on the screen
+    const QPoint centred(-1, -1);
+    QTest::newRow("main") << "Mainform" << QSize(690, 510) << QSize(130, 50) << QSize(800, 570) << false << true
+                          << "" << QPoint(213, 20);
+    QTest::newRow("splash") << "flash_form" << QSize(560, 384) << QSize(560, 384) << QSize(560, 384) << true
+                            << false << "" << centred;
+    QTest::newRow("login") << "form_logon" << QSize(262, 164) << QSize(262, 164) << QSize(262, 164) << false
+                           << false << "Mainform" << centred;
+    QTest::newRow("password") << "form_change_password" << QSize(310, 215) << QSize(310, 215) << QSize(310, 215)
+                              << false << false << "" << QPoint(268, 142);
+    QTest::newRow("about") << "Form_about" << QSize(420, 239) << QSize(420, 239) << QSize(420, 239) << true
+                           << false << "Mainform" << centred;
+}
+
+void TestStartup::shellWindowFrames()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, client);
+    QFETCH(QSize, minimum);
+    QFETCH(QSize, maximum);
+    QFETCH(bool, frameless);
+    QFETCH(bool, maximiseButton);
+    QFETCH(QString, owner);
+    QFETCH(QPoint, place);
+    StartupRun run;
+    run.create();
+    FormWindow *w = FormWindow::find(name);
+    QVERIFY(w);
+    QVERIFY(w->isWindow());
+    QCOMPARE(w->size(), client);
+    QCOMPARE(w->minimumSize(), minimum);
+    QCOMPARE(w->maximumSize(), maximum);
+    const Qt::WindowFlags f = w->windowFlags();
+    QCOMPARE(bool(f & Qt::FramelessWindowHint), frameless);
+    if (!frameless) {
+        QVERIFY(f & Qt::WindowCloseButtonHint);
+        QVERIFY(f & Qt::WindowMinimizeButtonHint);
+    }
+    QCOMPARE(bool(f & Qt::WindowMaximizeButtonHint), maximiseButton);
+    QCOMPARE(w->parentWidget() ? w->parentWidget()->objectName() : QString(), owner);
+    if (place != QPoint(-1, -1)) {
+        QCOMPARE(w->pos(), place);
+    } else {
+        w->show();
+        QCOMPARE(w->frameGeometry().center(), w->screen()->availableGeometry().center());
+        w->hide();
+    }
 }
 
 void TestStartup::menuHasExactlyTheCommands()
@@ -387,6 +450,62 @@ void TestStartup::startupBackupAfterLogin()
         QVERIFY(q->isOpen());
         QVERIFY(q->sql().startsWith(QStringLiteral("select * from ")));
     }
+}
+
+void TestStartup::storedChoiceDecidesBothBackups_data()
+{
+    QTest::addColumn<QString>("iniText");   // the whole option.ini; "-" for no file
+    QTest::addColumn<bool>("backupFolder");
+    QTest::addColumn<int>("choice");        // Tform_db_bak::Choice
+    QTest::addColumn<bool>("atStart");      // a backup file after the start
+    QTest::addColumn<bool>("atExit");       // a backup file after the exit
+    using C = Tform_db_bak::Choice;
+    QTest::newRow("no file") << "-" << true << int(C::Manual) << false << false;
+    QTest::newRow("no section") << "[other]\nvalue=begin\n" << true << int(C::Manual) << false << false;
+    QTest::newRow("empty value") << "[radio_button]\nvalue=\n" << true << int(C::Manual) << false << false;
+    QTest::newRow("begin") << "[radio_button]\nvalue=begin\n" << true << int(C::Begin) << true << false;
+    QTest::newRow("end") << "[radio_button]\nvalue=end\n" << true << int(C::End) << false << true;
+    QTest::newRow("Begin, other case") << "[radio_button]\nvalue=Begin\n" << true << int(C::NoneSelected) << false
+                                       << false;
+    QTest::newRow("END, other case") << "[radio_button]\nvalue=END\n" << true << int(C::NoneSelected) << false
+                                     << false;
+    QTest::newRow("something else") << "[radio_button]\nvalue=daily\n" << true << int(C::NoneSelected) << false
+                                    << false;
+    QTest::newRow("section and key in other case")
+        << "[Radio_Button]\nVALUE=end\n" << true << int(C::End) << false << true;
+    // The folder db_bak is never created: the copies fail without a word.
+    QTest::newRow("begin, no db_bak") << "[radio_button]\nvalue=begin\n" << false << int(C::Begin) << false << false;
+    QTest::newRow("end, no db_bak") << "[radio_button]\nvalue=end\n" << false << int(C::End) << false << false;
+}
+
+void TestStartup::storedChoiceDecidesBothBackups()
+{
+    QFETCH(QString, iniText);
+    QFETCH(bool, backupFolder);
+    QFETCH(int, choice);
+    QFETCH(bool, atStart);
+    QFETCH(bool, atExit);
+    StartupRun run;
+    if (iniText != QLatin1String("-")) {
+        QFile ini(run.folder() + QStringLiteral("option.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(iniText.toUtf8());
+    }
+    if (backupFolder)
+        QDir(run.folder()).mkpath(QStringLiteral("db_bak"));
+    BoxScript boxes;
+    QVERIFY(run.run(loginAsOrdinaryUser));
+    QCOMPARE(int(form_db_bak->backupChoice()), choice);
+    QCOMPARE(QFile::exists(run.backupPath()), atStart);
+    // The start-up backup reconnects and opens the tables even when its copy failed.
+    const bool begin = choice == int(Tform_db_bak::Choice::Begin);
+    for (Query *q : DM->tableQueries())
+        QCOMPARE(q->isOpen(), begin);
+    QFile::remove(run.backupPath());
+    QVERIFY(Mainform->close());
+    QCOMPARE(QFile::exists(run.backupPath()), atExit);
+    QVERIFY(boxes.boxes.isEmpty());
+    QCOMPARE(QDir(run.folder()).exists(QStringLiteral("db_bak")), backupFolder);
 }
 
 void TestStartup::loginExitButtonEndsTheRun_data()
