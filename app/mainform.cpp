@@ -247,10 +247,21 @@ void TMainform::M1Click() { showScreen(Form_find_chushoufang); }
 void TMainform::N26Click() { showScreen(Form_find_qiouzuren); }
 void TMainform::B1Click() { showScreen(Form_find_qiougouren); }
 
-void TMainform::Q1Click() { Form_out_chuzufang->previewReport(); }
-void TMainform::W3Click() { Form_out_chushoufang->previewReport(); }
-void TMainform::E2Click() { Form_out_qiouzuren->previewReport(); }
-void TMainform::B2Click() { Form_out_qiougouren->previewReport(); }
+namespace {
+// A report holder that failed to be created is reported, not followed.
+template <typename Holder>
+void preview(Holder *holder)
+{
+    if (!holder)
+        raiseError(QStringLiteral("The window was not created"));
+    holder->previewReport();
+}
+}
+
+void TMainform::Q1Click() { preview(Form_out_chuzufang); }
+void TMainform::W3Click() { preview(Form_out_chushoufang); }
+void TMainform::E2Click() { preview(Form_out_qiouzuren); }
+void TMainform::B2Click() { preview(Form_out_qiougouren); }
 
 void TMainform::B3Click()
 {
