@@ -359,6 +359,8 @@ private Q_SLOTS:
         QCOMPARE(w->palette().color(QPalette::Base) == QColor(0xC0, 0xDC, 0xC0), highlighted);
         child(detail, QStringLiteral("button_cancel"))->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(!w->hasFocus());
+        if (highlighted)
+            QCOMPARE(w->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xFF));
         QVERIFY(w->palette().color(QPalette::Base) != QColor(0xC0, 0xDC, 0xC0));
     }
 };

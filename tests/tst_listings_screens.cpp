@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
 class TestListingScreens : public QObject {
@@ -243,6 +244,28 @@ private Q_SLOTS:
         QVERIFY2(found, qPrintable(caption));
         QVERIFY(found->geometry().right() < box->geometry().left());
         QVERIFY(box->geometry().left() - found->geometry().right() < 12);
+    }
+
+    void countTimers_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("timer");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("rental browse") << "form_chuzufang" << "Timer_chuzufang" << 10;
+        QTest::newRow("sale browse") << "Form_chugoufangxinxi" << "Timer" << 100;
+    }
+    // The count timer runs from creation on, before the window was ever shown.
+    void countTimers()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, timer);
+        QFETCH(int, interval);
+        FormWindow *w = f->window(window);
+        QVERIFY(!w->isVisible());
+        auto *t = w->findChild<QTimer *>(timer);
+        QVERIFY2(t, qPrintable(timer));
+        QCOMPARE(t->interval(), interval);
+        QVERIFY(t->isActive());
     }
 
     void countLines_data()
