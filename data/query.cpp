@@ -80,6 +80,23 @@ QVariant parseStoredDate(const QString &text)
     }
     return dt.isValid() ? QVariant(dt) : QVariant(text);
 }
+
+// Text typed for a date column: the stored form or the form in which dates
+// are shown (yyyy-M-d, with H:mm:ss); an invalid value otherwise.
+QDateTime dateFromText(const QString &text)
+{
+    const QVariant stored = parseStoredDate(text);
+    if (stored.typeId() == QMetaType::QDateTime)
+        return stored.toDateTime();
+    const QString t = text.trimmed();
+    QDateTime dt = QDateTime::fromString(t, QStringLiteral("yyyy-M-d H:mm:ss"));
+    if (!dt.isValid()) {
+        const QDate d = QDate::fromString(t, QStringLiteral("yyyy-M-d"));
+        if (d.isValid())
+            dt = QDateTime(d, QTime(0, 0));
+    }
+    return dt;
+}
 }
 
 Query::Query(Connection *connection, const QString &defaultSql, QObject *parent)
@@ -549,9 +566,11 @@ void Query::setColumn(const QString &name, const QVariant &value)
             const QString t = v.toString();
             bool ok = false;
             const qlonglong n = t.trimmed().toLongLong(&ok);
-            if (t.isEmpty())
-                v = QVariant();
-            else if (ok)
+            if (t.isEmpty()) {
+                // an emptied cross-reference means "none": 0
+                const ColumnDef *def = schema::findColumn(tableName(), m_columns[i]);
+                v = def && def->kind == ColumnKind::CrossReference ? QVariant(qlonglong(0)) : QVariant();
+            } else if (ok)
                 v = QVariant(n);
             // otherwise the text goes to the engine, which refuses it
         } else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::UInt ||
@@ -560,12 +579,23 @@ void Query::setColumn(const QString &name, const QVariant &value)
         }
         break;
     case ValueType::DateTime:
-        if (v.typeId() == QMetaType::QDate)
-            v = QVariant(QDateTime(v.toDate(), QTime(0, 0)));
-        else if (v.typeId() == QMetaType::QString && !v.toString().isEmpty())
-            v = parseStoredDate(v.toString());
-        else if (v.typeId() == QMetaType::QString)
-            v = QVariant();
+        // A date that is no date is refused here, before the row buffer changes.
+        if (v.typeId() == QMetaType::QDate) {
+            v = v.toDate().isValid() ? QVariant(QDateTime(v.toDate(), QTime(0, 0))) : QVariant();
+        } else if (v.typeId() == QMetaType::QDateTime) {
+            if (!v.toDateTime().isValid())
+                v = QVariant();
+        } else if (v.typeId() == QMetaType::QString) {
+            const QString t = v.toString();
+            if (t.isEmpty()) {
+                v = QVariant();
+            } else {
+                const QDateTime dt = dateFromText(t);
+                if (!dt.isValid())
+                    raiseError(msg::notDateTime(t));
+                v = QVariant(dt);
+            }
+        }
         break;
     case ValueType::Text:
         if (v.isValid() && !v.isNull() && v.typeId() != QMetaType::QString)

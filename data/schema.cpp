@@ -165,6 +165,18 @@ const TableDef &admins()
 }
 
 std::vector<const TableDef *> recordTables() { return {&rentals(), &sales(), &rentSeekers(), &buyers()}; }
+
+const ColumnDef *findColumn(const QString &table, const QString &column)
+{
+    for (const TableDef *t : {&rentals(), &sales(), &rentSeekers(), &buyers(), &admins()}) {
+        if (table != QString::fromUtf8(t->name))
+            continue;
+        for (const ColumnDef &c : t->columns)
+            if (column.compare(QString::fromUtf8(c.name), Qt::CaseInsensitive) == 0)
+                return &c;
+    }
+    return nullptr;
+}
 }
 
 QString shortDateText(const QDate &d) { return d.toString(QStringLiteral("yyyy-M-d")); }

@@ -31,6 +31,8 @@ const TableDef &buyers();       // 求购人信息表
 const TableDef &admins();       // 管理员表
 // The four record tables, in the order of the record database.
 std::vector<const TableDef *> recordTables();
+// A column of one of the five tables by name; null when there is none.
+const ColumnDef *findColumn(const QString &table, const QString &column);
 }
 
 // The date's short form, yyyy-M-d.

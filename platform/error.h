@@ -25,4 +25,5 @@ inline QString notEditing() { return QStringLiteral("Dataset not in edit or inse
 inline QString fieldNotFound(const QString &f) { return QStringLiteral("Field '%1' not found").arg(f); }
 inline QString paramNotFound(const QString &p) { return QStringLiteral("Parameter '%1' not found").arg(p); }
 inline QString notInteger(const QString &t) { return QStringLiteral("'%1' is not a valid integer value").arg(t); }
+inline QString notDateTime(const QString &t) { return QStringLiteral("'%1' is not a valid date and time").arg(t); }
 }

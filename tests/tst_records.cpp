@@ -10,6 +10,7 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -87,6 +88,12 @@ private Q_SLOTS:
     void disconnectClosesEveryTableQuery();
     void editOnEmptyResultStartsInsert();
     void failedPostKeepsBufferAndDatabase();
+    void emptyCrossReferenceWrittenAsZero_data();
+    void emptyCrossReferenceWrittenAsZero();
+    void dateColumnConversion_data();
+    void dateColumnConversion();
+    void postOfVanishedRowKeepsBuffer();
+    void deleteWhileEditingWritesNoChange();
 
 private:
     std::unique_ptr<Workspace> ws;
@@ -380,7 +387,7 @@ void TestRecords::refreshSeesEveryWriteSinceTheRead_data()
 {
     QTest::addColumn<QString>("writer");
     QTest::addColumn<bool>("narrow");
-    for (const char *w : {"other connection", "other query", "plain statement", "nobody"}) {
+    for (const char *w : {"other connection", "other process", "other query", "plain statement", "nobody"}) {
         QTest::newRow(qPrintable(QStringLiteral("%1, whole table").arg(QLatin1String(w)))) << QString::fromLatin1(w) << false;
         QTest::newRow(qPrintable(QStringLiteral("%1, search").arg(QLatin1String(w)))) << QString::fromLatin1(w) << true;
     }
@@ -407,6 +414,15 @@ void TestRecords::refreshSeesEveryWriteSinceTheRead()
         other.setConnectionString(recordConnectionString(ws->housePath()));
         other.connect();
         other.exec(update);
+    } else if (writer == QLatin1String("other process")) {
+        if (QStandardPaths::findExecutable(QStringLiteral("sqlcipher")).isEmpty())
+            QSKIP("the sqlcipher shell is not installed");
+        QProcess shell;
+        shell.start(QStringLiteral("sqlcipher"), {QStringLiteral("-batch"), ws->housePath()});
+        shell.write((update + QStringLiteral(";\n")).toUtf8());
+        shell.closeWriteChannel();
+        QVERIFY(shell.waitForFinished(30000));
+        QCOMPARE(shell.exitCode(), 0);
     } else if (writer == QLatin1String("other query")) {
         Query other(dm->ADOConnection1, QStringLiteral("select * from 出租房信息表 where 房产地域='二'"));
         other.open();
@@ -497,6 +513,120 @@ void TestRecords::failedPostKeepsBufferAndDatabase()
     QCOMPARE(q->state(), QueryState::Inserting);
     QCOMPARE(q->columnText(QStringLiteral("房产地域")), QStringLiteral("二"));
     QCOMPARE(countRows(*dm->ADOConnection1, QStringLiteral("select count(*) from 出租房信息表")), 1);
+}
+
+// A bound edit emptied by the user writes an empty text; the cross-reference
+// then holds 0 ("none"), whichever way the row is posted.
+void TestRecords::emptyCrossReferenceWrittenAsZero_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("column");
+    const struct {
+        const char *table, *column;
+    } refs[] = {{"出租房信息表", "获租人"}, {"出售房信息表", "购买人"}, {"求租人信息表", "现租住房号"}, {"求购人信息表", "现已购买的房号"}};
+    for (const auto &r : refs)
+        QTest::newRow(r.column) << QString::fromUtf8(r.table) << QString::fromUtf8(r.column);
+}
+
+void TestRecords::emptyCrossReferenceWrittenAsZero()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, column);
+    Query c(dm->ADOConnection1, QStringLiteral("select * from ") + table);
+    c.open();
+    c.insert();
+    c.setColumn(column, 5);
+    c.post();
+    c.insert();
+    c.setColumn(column, 7);
+    c.post();
+    c.first();
+    c.edit();
+    c.setColumn(column, QString(QLatin1String("")));
+    c.next();  // the cursor move posts the emptied value
+    QCOMPARE(countRows(*dm->ADOConnection1, QStringLiteral("select count(*) from %1 where %2 = 0 and typeof(%2) = 'integer'").arg(table, column)), 1);
+    c.first();
+    QCOMPARE(c.columnText(column), QStringLiteral("0"));
+}
+
+// A date column takes dates, date/times and text in the stored form; an empty
+// value is null, and text that is no date is refused before anything is written.
+void TestRecords::dateColumnConversion_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("stored");   // "<null>" for null
+    QTest::newRow("date and time") << QVariant(QDateTime(QDate(2005, 3, 7), QTime(21, 39, 24))) << "" << "2005-03-07 21:39:24";
+    QTest::newRow("date only") << QVariant(QDate(2005, 10, 1)) << "" << "2005-10-01 00:00:00";
+    QTest::newRow("stored form") << QVariant(QStringLiteral("2004-02-05 08:05:00")) << "" << "2004-02-05 08:05:00";
+    QTest::newRow("shown form") << QVariant(QStringLiteral("2004-2-5 8:05:00")) << "" << "2004-02-05 08:05:00";
+    QTest::newRow("shown date") << QVariant(QStringLiteral("2005-3-7")) << "" << "2005-03-07 00:00:00";
+    QTest::newRow("empty text") << QVariant(QString(QLatin1String(""))) << "" << "<null>";
+    QTest::newRow("invalid date/time") << QVariant(QDateTime()) << "" << "<null>";
+    QTest::newRow("invalid date") << QVariant(QDate()) << "" << "<null>";
+    QTest::newRow("words") << QVariant(QStringLiteral("明天")) << "'明天' is not a valid date and time" << "2001-01-01 00:00:00";
+    QTest::newRow("half a date") << QVariant(QStringLiteral("2005-13-40")) << "'2005-13-40' is not a valid date and time" << "2001-01-01 00:00:00";
+}
+
+void TestRecords::dateColumnConversion()
+{
+    QFETCH(QVariant, value);
+    QFETCH(QString, error);
+    QFETCH(QString, stored);
+    dm->ADOConnection1->exec(QStringLiteral("insert into 出租房信息表 (登记日期) values ('2001-01-01 00:00:00')"));
+    q->open();
+    q->edit();
+    QCOMPARE(errorOf([&] { q->setColumn(QStringLiteral("登记日期"), value); }), error.isEmpty() ? QStringLiteral("<no error>") : error);
+    q->post();
+    Statement st(*dm->ADOConnection1, QStringLiteral("select 登记日期 from 出租房信息表"));
+    QVERIFY(st.step());
+    const QString got = sqlite3_column_type(st.get(), 0) == SQLITE_NULL
+                            ? QStringLiteral("<null>")
+                            : QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st.get(), 0)));
+    QCOMPARE(got, stored);
+}
+
+// Another connection deletes the row being edited: the post fails, writes
+// nothing, and the typed values stay pending until the user drops them.
+void TestRecords::postOfVanishedRowKeepsBuffer()
+{
+    seedRentals(*dm->ADOConnection1, {{"一", 0}, {"二", 0}});
+    q->open();
+    q->edit();
+    q->setColumn(QStringLiteral("联系人"), QStringLiteral("张三"));
+    {
+        Connection other;
+        other.setConnectionString(recordConnectionString(ws->housePath()));
+        other.connect();
+        other.exec(QStringLiteral("delete from 出租房信息表 where 房产地域='一'"));
+    }
+    QVERIFY(errorOf([&] { q->post(); }).startsWith(QStringLiteral("Row cannot be located")));
+    QCOMPARE(q->state(), QueryState::Editing);
+    QCOMPARE(q->columnText(QStringLiteral("联系人")), QStringLiteral("张三"));
+    QVERIFY(errorOf([&] { q->next(); }).startsWith(QStringLiteral("Row cannot be located")));
+    QVERIFY(errorOf([&] { q->refresh(); }).startsWith(QStringLiteral("Row cannot be located")));
+    QCOMPARE(q->cursor(), 0);
+    QCOMPARE(countRows(*dm->ADOConnection1, QStringLiteral("select count(*) from 出租房信息表 where 联系人='张三'")), 0);
+    QCOMPARE(countRows(*dm->ADOConnection1, QStringLiteral("select count(*) from 出租房信息表")), 1);
+    q->close();
+    QCOMPARE(countRows(*dm->ADOConnection1, QStringLiteral("select count(*) from 出租房信息表 where 联系人='张三'")), 0);
+}
+
+// Deleting the row being edited removes it; the pending change is not written
+// to any other row.
+void TestRecords::deleteWhileEditingWritesNoChange()
+{
+    seedRentals(*dm->ADOConnection1, {{"一", 0}, {"二", 0}, {"三", 0}});
+    q->open();
+    q->next();
+    q->edit();
+    q->setColumn(QStringLiteral("联系人"), QStringLiteral("张三"));
+    q->remove();
+    QCOMPARE(q->state(), QueryState::Browsing);
+    QCOMPARE(q->columnText(QStringLiteral("房产地域")), QStringLiteral("三"));
+    QCOMPARE(countRows(*dm->ADOConnection1, QStringLiteral("select count(*) from 出租房信息表 where 房产地域='二'")), 0);
+    QCOMPARE(countRows(*dm->ADOConnection1, QStringLiteral("select count(*) from 出租房信息表 where 联系人='张三'")), 0);
+    QCOMPARE(countRows(*dm->ADOConnection1, QStringLiteral("select count(*) from 出租房信息表")), 2);
 }
 
 QTEST_MAIN(TestRecords)
