@@ -298,6 +298,8 @@ char *buildRow(const CellRef *cells, int n)
     size_t total = header;
     for (int c = 0; c < n; ++c)
         total += 1 + (cells[c].type == CellText ? cells[c].len : cells[c].type == CellNull ? 0 : 8);
+    if (total > UINT32_MAX)
+        raiseError(QStringLiteral("A row of more than 4 GB cannot be held"));
     char *block = static_cast<char *>(std::malloc(total));
     if (!block)
         throw std::bad_alloc();
