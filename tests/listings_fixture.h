@@ -12,6 +12,14 @@
 
 #include <memory>
 
+// The two listing kinds as the rows of a data-driven test.
+inline void addKindRows()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("rental") << "rental";
+    QTest::newRow("sale") << "sale";
+}
+
 struct KindNames {
     QString browse, registration, detail, search;
     QString table, key, crossReference;

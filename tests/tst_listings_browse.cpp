@@ -12,12 +12,7 @@ private Q_SLOTS:
     void init() { f = std::make_unique<ListingFixture>(); }
     void cleanup() { f.reset(); }
 
-    void kinds_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("rental") << "rental";
-        QTest::newRow("sale") << "sale";
-    }
+    void kinds_data() { addKindRows(); }
 
     void countFollowsTheSharedQuery_data() { kinds_data(); }
     void countFollowsTheSharedQuery()
