@@ -76,7 +76,6 @@ ChildRun runChild(const QString &program, const QStringList &args, const QString
 
 QString benchFolder() { return QCoreApplication::applicationDirPath(); }
 
-#ifdef VELMORIA_BENCH_HAVE_STARTUP
 // The program's start-up needs its data folder beside the executable: a
 // folder with a copy of the start-up child and of the filled registers.
 QString prepareProgramFolder(const QString &dataDir, QString *error)
@@ -107,7 +106,6 @@ QString lineValue(const QStringList &lines, const QString &key)
             return l.mid(key.size() + 1);
     return QString();
 }
-#endif
 
 }  // namespace
 
@@ -127,7 +125,6 @@ Figure startupFigure(const QString &dataDir, int rounds)
             throw std::runtime_error(r.error.toStdString());
         return r.shownSeconds * 1000.0;
     };
-#ifdef VELMORIA_BENCH_HAVE_STARTUP
     QString error;
     const QString folder = prepareProgramFolder(dataDir, &error);
     if (folder.isEmpty()) {
@@ -151,20 +148,6 @@ Figure startupFigure(const QString &dataDir, int rounds)
         f.measured = false;
         f.note = QString::fromStdString(e.what());
     }
-#else
-    // Our side does not exist yet; the floor alone is shown so that the
-    // harness is known to work.
-    std::vector<double> floorSamples;
-    try {
-        for (int r = 0; r < rounds; ++r)
-            floorSamples.push_back(floorRun());
-        f.note = QStringLiteral("the start-up sequence (app/startup.h) is on no branch yet; floor alone: median %1 ms")
-                     .arg(median(floorSamples), 0, 'f', 1);
-    } catch (const std::exception &e) {
-        f.note = QStringLiteral("the start-up sequence (app/startup.h) is on no branch yet; the floor failed: %1")
-                     .arg(QString::fromStdString(e.what()));
-    }
-#endif
     return f;
 }
 
@@ -179,7 +162,6 @@ Figure countTimerFigure(const QString &dataDir, double idleSeconds)
     f.floor = QStringLiteral("none: a share of one core");
     f.goal = 2.0;
     f.goalText = QStringLiteral("<= 2 % of one core");
-#ifdef VELMORIA_BENCH_HAVE_STARTUP
     QString error;
     const QString folder = prepareProgramFolder(dataDir, &error);
     if (folder.isEmpty()) {
@@ -196,8 +178,7 @@ Figure countTimerFigure(const QString &dataDir, double idleSeconds)
     const int browse = lineValue(r.lines, QStringLiteral("browse")).toInt();
     const int timers = lineValue(r.lines, QStringLiteral("timers")).toInt();
     if (browse == 0 || timers == 0) {
-        f.note = QStringLiteral("the start-up made %1 browse windows with %2 active count timers: the start-up "
-                                "does not create browse windows with their count timers yet")
+        f.note = QStringLiteral("the start-up made %1 browse windows with %2 active count timers: nothing to measure")
                      .arg(browse)
                      .arg(timers);
         return f;
@@ -212,11 +193,6 @@ Figure countTimerFigure(const QString &dataDir, double idleSeconds)
                  .arg(timers)
                  .arg(cpu, 0, 'f', 3)
                  .arg(wall, 0, 'f', 2);
-#else
-    Q_UNUSED(dataDir);
-    f.note = QStringLiteral("neither the start-up sequence nor the browse windows with their count timers are on any "
-                            "branch yet");
-#endif
     return f;
 }
 

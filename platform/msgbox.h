@@ -16,6 +16,7 @@ struct BoxRecord {
     QString text;
     BoxIcon icon;
     BoxButtons buttons;
+    bool operator==(const BoxRecord &) const = default;
 };
 
 using BoxResponder = std::function<BoxAnswer(const BoxRecord &)>;

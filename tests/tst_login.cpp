@@ -84,12 +84,8 @@ void TestLogin::okWithNothingSelected()
     BoxScript boxes;
     f.clickOk();
     QCOMPARE(boxes.boxes.size(), 1);
-    const BoxRecord &b = boxes.boxes[0];
-    QCOMPARE(b.ownerName, QStringLiteral("form_logon"));
-    QCOMPARE(b.caption, QStringLiteral("提示"));
-    QCOMPARE(b.text, QStringLiteral("至少要选一中用户类型!"));
-    QCOMPARE(b.icon, BoxIcon::Information);
-    QCOMPARE(b.buttons, BoxButtons::Ok);
+    QCOMPARE(boxes.boxes[0], informationBox(QStringLiteral("form_logon"), QStringLiteral("提示"),
+                                            QStringLiteral("至少要选一中用户类型!")));
     QVERIFY(f.dialog.isVisible());
     QCOMPARE(session::userRole(), 0);
     // The admin query was not touched.
@@ -147,10 +143,7 @@ void TestLogin::administratorPassword()
         QVERIFY(!f.dialog.isVisible());
     } else {
         QCOMPARE(boxes.boxes.size(), 1);
-        QCOMPARE(boxes.boxes[0].ownerName, QStringLiteral("form_logon"));
-        QCOMPARE(boxes.boxes[0].caption, QStringLiteral("提示"));
-        QCOMPARE(boxes.boxes[0].text, kWrongPassword);
-        QCOMPARE(boxes.boxes[0].icon, BoxIcon::Information);
+        QCOMPARE(boxes.boxes[0], informationBox(QStringLiteral("form_logon"), QStringLiteral("提示"), kWrongPassword));
         QCOMPARE(session::userRole(), 0);
         QVERIFY(f.dialog.isVisible());
         QCOMPARE(f.dialog.edit_password->text(), typed);

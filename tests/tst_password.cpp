@@ -118,12 +118,7 @@ void TestPassword::change()
     f.enter(old, new1, new2);
     f.clickOk();
     QCOMPARE(boxes.boxes.size(), 1);
-    const BoxRecord &b = boxes.boxes[0];
-    QCOMPARE(b.ownerName, QStringLiteral("form_change_password"));
-    QCOMPARE(b.caption, QStringLiteral("提示"));
-    QCOMPARE(b.text, message);
-    QCOMPARE(b.icon, BoxIcon::Information);
-    QCOMPARE(b.buttons, BoxButtons::Ok);
+    QCOMPARE(boxes.boxes[0], informationBox(QStringLiteral("form_change_password"), QStringLiteral("提示"), message));
     // The edits keep their text after every outcome.
     QCOMPARE(f.dialog.edit_old_password->text(), old);
     QCOMPARE(f.dialog.edit_new_password->text(), new1);

@@ -338,12 +338,9 @@ void TestStartup::commandsAndGate()
         QVERIFY2(w->isVisible() == !refused, who);
         if (refused) {
             QCOMPARE(boxes.boxes.size(), 1);
-            const BoxRecord &b = boxes.boxes[0];
-            QCOMPARE(b.ownerName, QStringLiteral("Mainform"));
-            QCOMPARE(b.caption, QStringLiteral("权限不够"));
-            QCOMPARE(b.text, QStringLiteral("你没有此操作的权限！如仍出现此情况,请与系统管理员联系。"));
-            QCOMPARE(b.icon, BoxIcon::Information);
-            QCOMPARE(b.buttons, BoxButtons::Ok);
+            QCOMPARE(boxes.boxes[0],
+                     informationBox(QStringLiteral("Mainform"), QStringLiteral("权限不够"),
+                                    QStringLiteral("你没有此操作的权限！如仍出现此情况,请与系统管理员联系。")));
         } else {
             QVERIFY2(boxes.boxes.isEmpty(), who);
             // Shown without modality: the main window stays usable.
@@ -405,12 +402,8 @@ void TestStartup::exitConfirmation()
     boxes.answer(yes ? BoxAnswer::Yes : BoxAnswer::No);
     menuItem("C1")->trigger();
     QCOMPARE(boxes.boxes.size(), 1);
-    const BoxRecord &b = boxes.boxes[0];
-    QCOMPARE(b.ownerName, QStringLiteral("Mainform"));
-    QCOMPARE(b.caption, QStringLiteral("提示"));
-    QCOMPARE(b.text, QStringLiteral("真的要离开本系统吗？"));
-    QCOMPARE(b.icon, BoxIcon::Information);
-    QCOMPARE(b.buttons, BoxButtons::YesNo);
+    QCOMPARE(boxes.boxes[0], informationBox(QStringLiteral("Mainform"), QStringLiteral("提示"),
+                                            QStringLiteral("真的要离开本系统吗？"), BoxButtons::YesNo));
     QCOMPARE(Mainform->isClosed(), yes);
     QCOMPARE(Mainform->isVisible(), !yes);
     QCOMPARE(QFile::exists(run.backupPath()), backupMade);

@@ -30,6 +30,20 @@ QStringList BoxScript::texts() const
     return out;
 }
 
+char *toString(const BoxRecord &box)
+{
+    const QString s = QStringLiteral("{owner %1, caption %2, text %3, icon %4, buttons %5}")
+                          .arg(box.ownerName, box.caption, box.text)
+                          .arg(int(box.icon))
+                          .arg(box.buttons == BoxButtons::Ok ? QStringLiteral("OK") : QStringLiteral("Yes/No"));
+    return qstrdup(s.toUtf8().constData());
+}
+
+BoxRecord informationBox(const QString &owner, const QString &caption, const QString &text, BoxButtons buttons)
+{
+    return BoxRecord{owner, caption, text, BoxIcon::Information, buttons};
+}
+
 QString shippedDataFolder()
 {
     const QByteArray env = qgetenv("VELMORIA_SHIPPED_DATA");

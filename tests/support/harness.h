@@ -44,5 +44,13 @@ private:
     std::unique_ptr<TDM> m_dm;
 };
 
+// How a recorded box reads in a failed comparison.
+char *toString(const BoxRecord &box);
+
+// A notice with the information icon and OK, or a Yes/No question, as the
+// system raises them.
+BoxRecord informationBox(const QString &owner, const QString &caption, const QString &text,
+                         BoxButtons buttons = BoxButtons::Ok);
+
 // The folder of the shipped files made by the build.
 QString shippedDataFolder();
