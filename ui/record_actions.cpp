@@ -44,6 +44,8 @@ bool UntakenCounter::isUntaken(const QVariant &v)
 {
     if (!v.isValid() || v.isNull())
         return true;
+    if (v.typeId() == QMetaType::LongLong)   // the stored form: a whole number
+        return v.toLongLong() == 0;
     const QString t = Query::displayForm(v).trimmed();
     if (t.isEmpty())
         return true;
