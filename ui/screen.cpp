@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QPainter>
 #include <QLinearGradient>
@@ -10,11 +11,21 @@
 namespace {
 // The decorative strip down the left side of every screen: the given
 // picture, or a painted one when it cannot be read.
+// Screens of one kind share a strip: each picture is read and scaled once.
 QPixmap stripPicture(const QString &path, QSize size)
 {
+    static QHash<QString, QPixmap> made;
+    const QString key = path + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') +
+                        QString::number(size.height());
+    const auto it = made.constFind(key);
+    if (it != made.constEnd())
+        return it.value();
     QPixmap picture(path);
-    if (!picture.isNull())
-        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!picture.isNull()) {
+        picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        made.insert(key, picture);
+        return picture;
+    }
     QPixmap p(size);
     QPainter g(&p);
     QLinearGradient grad(0, 0, size.width(), size.height());
