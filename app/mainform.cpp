@@ -108,7 +108,6 @@ TMainform::TMainform(QWidget *owner)
     setMinimumSize(130, 50);
     setMaximumSize(800, 570);
     move(213, 20);
-    setWindowIcon(artPicture(QStringLiteral("icon")));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
